@@ -28,6 +28,27 @@ const QRegularExpression& trailingSpace()
     return trailing;
 }
 
+// The white space a reader's trailing trim removes (\s of the expression, ASCII only).
+bool endsInTrimmedSpace(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    const char16_t last = text.back().unicode();
+    return last == ' ' || last == '\t' || last == '\n' || last == '\v' || last == '\f' || last == '\r';
+}
+
+bool needsQuotes(const QString& cell, const QString& sep)
+{
+    const bool singleCharSep = sep.size() == 1;
+    for (const QChar ch : cell) {
+        if (ch == QLatin1Char('"') || ch == QLatin1Char('\r') || ch == QLatin1Char('\n'))
+            return true;
+        if (singleCharSep && ch == sep.front())
+            return true;
+    }
+    return sep.size() > 1 && cell.contains(sep);
+}
+
 bool isExcluded(const QString& header, const QStringList& excluded)
 {
     return !excluded.isEmpty() && excluded.contains(header, Qt::CaseInsensitive);
@@ -162,9 +183,7 @@ std::string Character::removePreChar(const std::string& text, char c)
 
 QString Character::csvField(const QString& cell, const QString& sep)
 {
-    const bool needsQuotes = (!sep.isEmpty() && cell.contains(sep)) || cell.contains(QLatin1Char('"')) ||
-                             cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'));
-    if (!needsQuotes)
+    if (!needsQuotes(cell, sep))
         return cell;
     QString quoted = cell;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -179,7 +198,7 @@ QString Character::csvJoin(const QStringList& cells, const QString& sep)
             line.append(sep);
         QString field = csvField(cells.at(i), sep);
         const bool last = i == cells.size() - 1;
-        if (last && field == cells.at(i) && trailingSpace().match(field).hasMatch())
+        if (last && field == cells.at(i) && endsInTrimmedSpace(field))
             field = QLatin1Char('"') + field + QLatin1Char('"');
         line.append(field);
     }
