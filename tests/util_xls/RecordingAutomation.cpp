@@ -80,7 +80,8 @@ public:
         record(QStringLiteral("sub"), name, args);
         if (m_state->refusedSubObjects.contains(name))
             return nullptr;
-        const QString child = args.isEmpty() ? name : name + QLatin1Char('[') + formatList(args) + QLatin1Char(']');
+        const QString child =
+            args.isEmpty() ? name : name + QLatin1Char('[') + formatList(args) + QLatin1Char(']');
         auto peer = std::make_unique<RecordingPeer>(m_state, child);
         peer->m_controlled = true;
         return peer;

@@ -118,15 +118,12 @@ void TestXlsCalls::openSendsTheCreationCalls()
     XlsLib lib;
     QVERIFY(lib.open());
     QVERIFY(lib.workdBook());
-    const QStringList expected = QStringList{"thread enterApartment",
-                                             "app control Excel.Application",
-                                             "app sub Workbooks",
-                                             "Workbooks call Add",
-                                             "app sub ActiveWorkBook",
-                                             "ActiveWorkBook sub Sheets",
-                                             "Sheets get Count"}
-                                 + pickSheet(3) + QStringList{"Item(int)[3] call Delete"} + pickSheet(2)
-                                 + QStringList{"Item(int)[2] call Delete"};
+    const QStringList expected =
+        QStringList{"thread enterApartment", "app control Excel.Application", "app sub Workbooks",
+                    "Workbooks call Add",    "app sub ActiveWorkBook",        "ActiveWorkBook sub Sheets",
+                    "Sheets get Count"} +
+        pickSheet(3) + QStringList{"Item(int)[3] call Delete"} + pickSheet(2) +
+        QStringList{"Item(int)[2] call Delete"};
     QCOMPARE(m_app->takeLog(), expected);
 }
 
@@ -176,10 +173,9 @@ void TestXlsCalls::releaseOrder_data()
     QTest::addColumn<bool>("closeFirst");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("closed, then destroyed")
-        << true << true
-        << QStringList{"app isNull",           "ActiveWorkBook call Close(Boolean) false",
-                       "app call Quit(void)",  "ActiveWorkBook release",
-                       "app release",          "thread leaveApartment"};
+        << true << true << QStringList{"app isNull",          "ActiveWorkBook call Close(Boolean) false",
+                                       "app call Quit(void)", "ActiveWorkBook release",
+                                       "app release",         "thread leaveApartment"};
     QTest::newRow("destroyed open: released, not closed")
         << true << false << QStringList{"ActiveWorkBook release", "app release", "thread leaveApartment"};
     QTest::newRow("apartment refused: not left")
@@ -208,19 +204,19 @@ void TestXlsCalls::appendSheetAddsMovesAndActivates()
     m_app->answer("Sheets", "Count", 4);
     lib->workdBook()->appendSheet("Data");
     const QString added = "Add(QVariant)[@Item(int)[4]]";
-    QCOMPARE(m_app->takeLog(), (QStringList{"ActiveWorkBook sub Sheets", "Sheets get Count",
-                                            "ActiveWorkBook sub Sheets", "Sheets sub Item(int) 4",
-                                            "Sheets sub Add(QVariant) @Item(int)[4]", added + " set Name \"Data\"",
-                                            "Item(int)[4] call Move(QVariant) @" + added,
-                                            added + " call Activate true"}));
+    QCOMPARE(m_app->takeLog(),
+             (QStringList{"ActiveWorkBook sub Sheets", "Sheets get Count", "ActiveWorkBook sub Sheets",
+                          "Sheets sub Item(int) 4", "Sheets sub Add(QVariant) @Item(int)[4]",
+                          added + " set Name \"Data\"", "Item(int)[4] call Move(QVariant) @" + added,
+                          added + " call Activate true"}));
 }
 
 void TestXlsCalls::preAppendSheetNamesTheActiveSheet()
 {
     auto lib = openLib();
     lib->workdBook()->preAppendSheet("Data");
-    QCOMPARE(m_app->takeLog(),
-             (QStringList{"ActiveWorkBook call Add", "app sub ActiveSheet", "ActiveSheet set Name \"Data\""}));
+    QCOMPARE(m_app->takeLog(), (QStringList{"ActiveWorkBook call Add", "app sub ActiveSheet",
+                                            "ActiveSheet set Name \"Data\""}));
 }
 
 void TestXlsCalls::sheetNumbers_data()
@@ -291,9 +287,11 @@ void TestXlsCalls::saveSendsSaveAs()
     m_app->answer("ActiveWorkBook", saveAsPrototype, answer);
     const QString file = "/tmp/books/out.xls";
     QCOMPARE(lib->save(file), result);
-    const QString args = QStringLiteral("\"%1\", -4143, \"\", \"\", false, false, 1, 1, false, \"\", \"\", false")
-                             .arg(QDir::toNativeSeparators(file));
-    QCOMPARE(m_app->takeLog(), (QStringList{"app isNull", "ActiveWorkBook call " + saveAsPrototype + " " + args}));
+    const QString args =
+        QStringLiteral("\"%1\", -4143, \"\", \"\", false, false, 1, 1, false, \"\", \"\", false")
+            .arg(QDir::toNativeSeparators(file));
+    QCOMPARE(m_app->takeLog(),
+             (QStringList{"app isNull", "ActiveWorkBook call " + saveAsPrototype + " " + args}));
 }
 
 void TestXlsCalls::saveAndCloseNeedAControl()
@@ -326,9 +324,10 @@ void TestXlsCalls::setMargin()
     auto lib = openLib();
     m_app->answer("Application", "CentimetersToPoints(double)", 56.5);
     lib->setMargin(BorderStyle::DirectionFlags(side), 20);
-    const QStringList expected = QStringList{"app sub Application", "Application call CentimetersToPoints(double) 2",
-                                             "app sub ActiveSheet", "ActiveSheet get Index"}
-                                 + pickSheet(1) + QStringList{"Item(int)[1] sub PageSetup"} + written;
+    const QStringList expected =
+        QStringList{"app sub Application", "Application call CentimetersToPoints(double) 2",
+                    "app sub ActiveSheet", "ActiveSheet get Index"} +
+        pickSheet(1) + QStringList{"Item(int)[1] sub PageSetup"} + written;
     QCOMPARE(m_app->takeLog(), expected);
 }
 
@@ -372,7 +371,8 @@ void TestXlsCalls::setBackgroundColor_data()
                          << QStringList{"Cells(int,int)[1, 1] sub Interior", "Interior set Pattern 1",
                                         "Interior set PatternColorIndex -4105", "Interior set Color #ff0000"};
     QTest::newRow("nearly white") << QColor("#fffffe")
-                                  << QStringList{"Cells(int,int)[1, 1] sub Interior", "Interior set Pattern 1",
+                                  << QStringList{"Cells(int,int)[1, 1] sub Interior",
+                                                 "Interior set Pattern 1",
                                                  "Interior set PatternColorIndex -4105",
                                                  "Interior set Color #fffffe"};
 }
@@ -421,9 +421,9 @@ void TestXlsCalls::setFont()
     const QStringList values = attributes.split(' ');
     QCOMPARE(m_app->takeLog(),
              (QStringList{"Cells(int,int)[1, 1] sub Font", "Font set Name \"" + font.family() + "\"",
-                          "Font set Bold " + values[0], "Font set Italic " + values[1], "Font set Size " + values[2],
-                          "Font set Underline " + values[3], "Cells(int,int)[1, 1] sub Font",
-                          "Font set Color #0000ff"}));
+                          "Font set Bold " + values[0], "Font set Italic " + values[1],
+                          "Font set Size " + values[2], "Font set Underline " + values[3],
+                          "Cells(int,int)[1, 1] sub Font", "Font set Color #0000ff"}));
 }
 
 void TestXlsCalls::setBorderEdgeSetsEverySide()
@@ -443,8 +443,9 @@ void TestXlsCalls::setBorderEdgeSetsEverySide()
     const QString self = "Range(const QString&)[\"A1:C3\"]";
     for (int side : {7, 8, 10, 9, 11, 12}) {
         const QString borders = QStringLiteral("Borders(int)[%1]").arg(side);
-        expected << QStringLiteral("%1 sub Borders(int) %2").arg(self).arg(side) << borders + " set Color #ff0000"
-                 << borders + " set LineStyle -4115" << borders + " set Weight -4138";
+        expected << QStringLiteral("%1 sub Borders(int) %2").arg(self).arg(side)
+                 << borders + " set Color #ff0000" << borders + " set LineStyle -4115"
+                 << borders + " set Weight -4138";
     }
     QCOMPARE(m_app->takeLog(), expected);
 }
@@ -462,10 +463,11 @@ void TestXlsCalls::borderFromAStyle()
     style.color = Qt::blue;
     cell->setBorder(style);
     cell->setBorderAround(style);
-    QCOMPARE(m_app->takeLog(),
-             (QStringList{"Cells(int,int)[2, 2] sub Borders(int) 9", "Borders(int)[9] set Color #0000ff",
-                          "Borders(int)[9] set LineStyle -4119", "Borders(int)[9] set Weight 4",
-                          "Cells(int,int)[2, 2] call BorderAround(int,int,int,QColor) -4119, 4, -4142, #0000ff"}));
+    QCOMPARE(
+        m_app->takeLog(),
+        (QStringList{"Cells(int,int)[2, 2] sub Borders(int) 9", "Borders(int)[9] set Color #0000ff",
+                     "Borders(int)[9] set LineStyle -4119", "Borders(int)[9] set Weight 4",
+                     "Cells(int,int)[2, 2] call BorderAround(int,int,int,QColor) -4119, 4, -4142, #0000ff"}));
 }
 
 void TestXlsCalls::rangeReference_data()
@@ -514,10 +516,10 @@ void TestXlsCalls::usedRange()
     std::unique_ptr<Range> used(sheet->usedRange());
     QCOMPARE(m_app->takeLog(),
              (QStringList{"Item(int)[1] sub UsedRange", "UsedRange sub Rows", "Rows sub Item(int) 1",
-                          "Item(int)[1] get Row", "UsedRange sub Rows", "Rows get Count", "Rows sub Item(int) 5",
-                          "Item(int)[5] get Row", "UsedRange sub Columns", "Columns sub Item(int) 1",
-                          "Item(int)[1] get Column", "UsedRange sub Columns", "Columns get Count",
-                          "Columns sub Item(int) 3", "Item(int)[3] get Column",
+                          "Item(int)[1] get Row", "UsedRange sub Rows", "Rows get Count",
+                          "Rows sub Item(int) 5", "Item(int)[5] get Row", "UsedRange sub Columns",
+                          "Columns sub Item(int) 1", "Item(int)[1] get Column", "UsedRange sub Columns",
+                          "Columns get Count", "Columns sub Item(int) 3", "Item(int)[3] get Column",
                           "Item(int)[1] sub Range(const QString&) \"B2:D6\""}));
 }
 
@@ -572,9 +574,9 @@ void TestXlsCalls::addImage()
     sheet->addImage("/tmp/logo.png", row, column, 80, 40, Qt::AlignRight);
     const QStringList log = m_app->takeLog();
     QCOMPARE(log.mid(log.size() - 2),
-             (QStringList{"Item(int)[1] sub Shapes",
-                          "Shapes call " + addPicturePrototype + " \"/tmp/logo.png\", false, true, " + offsets +
-                              ", 80, 40"}));
+             (QStringList{"Item(int)[1] sub Shapes", "Shapes call " + addPicturePrototype +
+                                                         " \"/tmp/logo.png\", false, true, " + offsets +
+                                                         ", 80, 40"}));
 }
 
 void TestXlsCalls::libAddImageUsesTheActiveSheet()
@@ -585,7 +587,8 @@ void TestXlsCalls::libAddImageUsesTheActiveSheet()
     lib->addImage("/tmp/logo.png", 2, 2, 80, 40);
     const QStringList log = m_app->takeLog();
     QCOMPARE(log.first(), "app sub ActiveSheet");
-    QCOMPARE(log.last(), "Shapes call " + addPicturePrototype + " \"/tmp/logo.png\", false, true, 48.5, 15, 80, 40");
+    QCOMPARE(log.last(),
+             "Shapes call " + addPicturePrototype + " \"/tmp/logo.png\", false, true, 48.5, 15, 80, 40");
 }
 
 void TestXlsCalls::libCellsOnTheActiveSheet()
@@ -605,5 +608,5 @@ void TestXlsCalls::libCellsOnTheActiveSheet()
                                             "Range(const QString&)[\"A2:C5\"] set NumberFormat \"0.00\""}));
 }
 
-QTEST_MAIN(TestXlsCalls)
+QTEST_GUILESS_MAIN(TestXlsCalls)
 #include "tst_xlscalls.moc"
