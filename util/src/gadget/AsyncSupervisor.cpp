@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QThread>
 
+#include <atomic>
+
 namespace tolva::util::gadget {
 
 class AsyncSupervisorPrivate
@@ -20,6 +22,17 @@ public:
     // Guarded: an owner may delete its labour before the supervisor.
     QPointer<AsyncLabor> labor;
     QThread* thread;
+    // Released by the worker as its thread finishes and acquired after every join, so that
+    // everything the worker did is ordered before what the joining thread does next even for
+    // tools that cannot see the wait inside QThread::wait().
+    std::atomic<int> finishedRuns{0};
+
+    void join()
+    {
+        thread->quit();
+        thread->wait();
+        finishedRuns.load(std::memory_order_acquire);
+    }
 };
 
 AsyncSupervisor::AsyncSupervisor(AsyncLabor* labor, QObject* parent)
@@ -27,6 +40,9 @@ AsyncSupervisor::AsyncSupervisor(AsyncLabor* labor, QObject* parent)
 {
     d->thread->setObjectName(QStringLiteral("AsyncLabor"));
     labor->moveToThread(d->thread);
+    connect(
+        d->thread, &QThread::finished, d->thread,
+        [this] { d->finishedRuns.fetch_add(1, std::memory_order_release); }, Qt::DirectConnection);
     // Explicitly queued: nothing of the supervisor's thread ever runs inside the worker.
     connect(this, &AsyncSupervisor::startAsync, labor, &AsyncLabor::startAsync, Qt::QueuedConnection);
     connect(
@@ -52,8 +68,7 @@ AsyncSupervisor::~AsyncSupervisor()
     if (d->thread->isRunning()) {
         if (d->labor)
             d->labor->stop();
-        d->thread->quit();
-        d->thread->wait();
+        d->join();
     }
 }
 
@@ -78,8 +93,7 @@ void AsyncSupervisor::stop()
     if (!d->running)
         return;
     d->labor->stop();
-    d->thread->quit();
-    d->thread->wait();
+    d->join();
 }
 
 } // namespace tolva::util::gadget

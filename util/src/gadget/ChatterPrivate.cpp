@@ -33,7 +33,6 @@ bool ChatterPrivate::beginStart()
         std::lock_guard<std::mutex> lock(listMutex);
         cursor = 0;
     }
-    currentWord.clear();
     return true;
 }
 
@@ -102,6 +101,7 @@ void ChatterPrivate::run()
     // A stop asked for before the loop began has already set rsStopping and wins here.
     RunState expected = rsStarted;
     runState.compare_exchange_strong(expected, rsRunning);
+    currentWord.clear(); // here, not in beginStart(): only the worker touches it
     while (turning()) {
         const bool executed = runState.load() == rsRunning && turn();
         const int pause = interval.load();
