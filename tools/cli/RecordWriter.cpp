@@ -1,7 +1,7 @@
 #include "RecordWriter.h"
 
-#include "models/ColumnLists.h"
 #include "models/DataModel.h"
+#include "models/ModelFactory.h"
 
 #include <tolva/util/Character.h>
 
@@ -15,8 +15,8 @@ using tolva::util::character::Character;
 RecordWriter::RecordWriter(QObject* parent) : QObject(parent)
 {
     for (int mode = 0; mode < DMMData::ModeCount; ++mode) {
-        m_live[mode].model.reset(createLiveModel(DMMData::DataMode(mode)));
-        m_stored[mode].model.reset(createStoredModel(DMMData::DataMode(mode)));
+        m_live[mode].model.reset(ModelFactory::createLiveModel(mode));
+        m_stored[mode].model.reset(ModelFactory::createStoredModel(mode));
     }
 }
 
