@@ -70,8 +70,8 @@ QByteArray irFrame(float megaOhm, quint8 minutes)
                          .f32(megaOhm)
                          .u8(0) // MΩ
                          .s16(0)
-                         .u8(1)  // testing
-                         .u8(0)  // not over range
+                         .u8(1) // testing
+                         .u8(0) // not over range
                          .f32(1.25f)
                          .f32(2.5f)
                          .u8(0)
@@ -89,7 +89,8 @@ QStringList withoutTimes(const QByteArray& out)
     QStringList lines = QString::fromUtf8(out).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    static const QRegularExpression time(QStringLiteral("^(live,\\d+,)\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d,"));
+    static const QRegularExpression time(
+        QStringLiteral("^(live,\\d+,)\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d,"));
     for (QString& line : lines)
         line.replace(time, QStringLiteral("\\1T,"));
     return lines;
@@ -97,7 +98,9 @@ QStringList withoutTimes(const QByteArray& out)
 
 QString irLine(int number, const QString& res, const QString& minutes)
 {
-    return QStringLiteral("live,%1,T,IR,%2 MΩ,1.50 uA,500 V,498 V,1.25 ,2.50 ,%3:05").arg(number).arg(res, minutes);
+    return QStringLiteral("live,%1,T,IR,%2 MΩ,1.50 uA,500 V,498 V,1.25 ,2.50 ,%3:05")
+        .arg(number)
+        .arg(res, minutes);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -208,8 +211,8 @@ void TestCli::decodeSkipsGarbageAndFalseFrames()
     const Run run = runCli({"decode", file});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
-    QCOMPARE(withoutTimes(run.out), (QStringList{irLine(1, "10.0", "00"), "stored,1,-,CAP,0.25 μF,1000 V",
-                                                 irLine(2, "123", "02")}));
+    QCOMPARE(withoutTimes(run.out),
+             (QStringList{irLine(1, "10.0", "00"), "stored,1,-,CAP,0.25 μF,1000 V", irLine(2, "123", "02")}));
 }
 
 void TestCli::decodeHexFromStandardInput()
@@ -246,16 +249,17 @@ void TestCli::recordStopsAtCount()
 {
     const Run run = runCli({"record", "--count", "3"}, {{"IRMETER_SIM_STREAM", m_stream}});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(withoutTimes(run.out), (QStringList{irLine(1, "10.0", "00"), irLine(2, "11.0", "01"),
-                                                 irLine(3, "12.0", "02")}));
+    QCOMPARE(withoutTimes(run.out),
+             (QStringList{irLine(1, "10.0", "00"), irLine(2, "11.0", "01"), irLine(3, "12.0", "02")}));
 }
 
 void TestCli::recordStopsAfterSeconds()
 {
     QElapsedTimer clock;
     clock.start();
-    const Run run = runCli({"record", "--seconds", "1.5"},
-                           {{"IRMETER_SIM_STREAM", m_stream}, {"IRMETER_SIM_LOOP", "1"}, {"IRMETER_SIM_REPORT_MS", "20"}});
+    const Run run = runCli(
+        {"record", "--seconds", "1.5"},
+        {{"IRMETER_SIM_STREAM", m_stream}, {"IRMETER_SIM_LOOP", "1"}, {"IRMETER_SIM_REPORT_MS", "20"}});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(clock.elapsed() >= 1400);
     const QStringList lines = withoutTimes(run.out);
@@ -317,7 +321,8 @@ void TestCli::recordCannotOpen_data()
     QTest::addColumn<int>("exitCode");
     QTest::newRow("busy instrument") << QStringList{"record"} << "1" << 4;
     QTest::newRow("no such path") << QStringList{"record", "--path", "/dev/nothing-here"} << "0" << 4;
-    QTest::newRow("output not writable") << QStringList{"record", "--output", "/nonexistent/dir/out.csv"} << "0" << 6;
+    QTest::newRow("output not writable")
+        << QStringList{"record", "--output", "/nonexistent/dir/out.csv"} << "0" << 6;
 }
 
 void TestCli::recordCannotOpen()

@@ -53,7 +53,8 @@ ParsedCommandLine parseRecord(const QStringList& args)
             return failure(QStringLiteral("unknown argument for record: %1").arg(args[i]));
         }
         if (!ok)
-            return failure(QStringLiteral("invalid value for %1").arg(args[i].section(QLatin1Char('='), 0, 0)));
+            return failure(
+                QStringLiteral("invalid value for %1").arg(args[i].section(QLatin1Char('='), 0, 0)));
     }
     return {request, QString()};
 }

@@ -21,9 +21,11 @@ bool readInput(const QString& name, QByteArray& bytes)
 {
     QFile file;
     const bool fromStdin = name.isEmpty() || name == QLatin1String("-");
-    const bool opened = fromStdin ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    const bool opened = fromStdin ? file.open(stdin, QIODevice::ReadOnly)
+                                  : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!opened) {
-        printError(QStringLiteral("cannot read %1: %2").arg(fromStdin ? QStringLiteral("standard input") : name, file.errorString()));
+        printError(QStringLiteral("cannot read %1: %2")
+                       .arg(fromStdin ? QStringLiteral("standard input") : name, file.errorString()));
         return false;
     }
     bytes = file.readAll();
@@ -73,7 +75,8 @@ int runDecode(const CliRequest& request)
     if (!readInput(request.input, bytes))
         return ExitFileError;
     if (request.hex && !fromHexText(QByteArray(bytes), bytes)) {
-        printError(QStringLiteral("%1 is not hexadecimal text").arg(request.input.isEmpty() ? QStringLiteral("standard input") : request.input));
+        printError(QStringLiteral("%1 is not hexadecimal text")
+                       .arg(request.input.isEmpty() ? QStringLiteral("standard input") : request.input));
         return ExitFileError;
     }
     RecordWriter writer;

@@ -95,7 +95,7 @@ QString RecordSession::choosePath(int& exitCode) const
 void RecordSession::showProgress(qint64 count)
 {
     if (m_progress)
-        std::fprintf(stderr, "\r%lld records, last: %s\033[K", static_cast<long long>(count),
+        std::fprintf(stderr, "\rrecords: %lld  last: %s\033[K", static_cast<long long>(count),
                      qUtf8Printable(m_writer->lastReading()));
 }
 

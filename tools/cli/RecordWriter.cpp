@@ -27,6 +27,7 @@ bool RecordWriter::open(const QString& fileName)
     if (fileName.isEmpty())
         return m_file.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     m_sync = true;
+    m_file.setFileName(fileName);
     return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
 }
 

@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
 
     const ParsedCommandLine parsed = parseCommandLine(app.arguments().mid(1));
     if (!parsed.error.isEmpty()) {
-        std::fprintf(stderr, "irmeter-cli: %s\n%s", qUtf8Printable(parsed.error), qUtf8Printable(usageText()));
+        std::fprintf(stderr, "irmeter-cli: %s\n%s", qUtf8Printable(parsed.error),
+                     qUtf8Printable(usageText()));
         return ExitUsage;
     }
     const CliRequest& request = parsed.request;
