@@ -21,6 +21,10 @@ class MyDMM : public QObject
 {
     Q_OBJECT
 public:
+    // USB ids of the instrument, for enumerating it.
+    static constexpr unsigned short VendorId = 0x1A86;
+    static constexpr unsigned short ProductId = 0xE429;
+
     explicit MyDMM(QObject* parent = nullptr);
     ~MyDMM() override;
 

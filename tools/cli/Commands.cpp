@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CliOutput.h"
 #include "ExitCode.h"
 #include "RecordWriter.h"
 #include "device/HIDDevice.h"
@@ -11,11 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "irmeter-cli: %s\n", qUtf8Printable(message));
-}
 
 bool readInput(const QString& name, QByteArray& bytes)
 {
@@ -58,7 +54,7 @@ bool fromHexText(const QByteArray& text, QByteArray& bytes)
 
 int runList()
 {
-    const QList<HIDDevInfo> devices = HIDDevice::enumerate(0x1A86, 0xE429);
+    const QList<HIDDevInfo> devices = HIDDevice::enumerate(MyDMM::VendorId, MyDMM::ProductId);
     if (devices.isEmpty()) {
         printError(QStringLiteral("no instrument found"));
         return ExitNoInstrument;

@@ -1,5 +1,6 @@
 #include "RecordSession.h"
 
+#include "CliOutput.h"
 #include "ExitCode.h"
 #include "RecordWriter.h"
 #include "TerminationWatcher.h"
@@ -13,14 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr unsigned short InstrumentVendorId = 0x1A86;
-constexpr unsigned short InstrumentProductId = 0xE429;
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "irmeter-cli: %s\n", qUtf8Printable(message));
-}
 
 bool permissionDenied(const QString& path)
 {
@@ -83,7 +76,7 @@ QString RecordSession::choosePath(int& exitCode) const
 {
     if (!m_request.path.isEmpty())
         return m_request.path;
-    const QList<HIDDevInfo> devices = HIDDevice::enumerate(InstrumentVendorId, InstrumentProductId);
+    const QList<HIDDevInfo> devices = HIDDevice::enumerate(MyDMM::VendorId, MyDMM::ProductId);
     if (devices.isEmpty()) {
         printError(QStringLiteral("no instrument found"));
         exitCode = ExitNoInstrument;

@@ -1,3 +1,4 @@
+#include "CliOutput.h"
 #include "CliRequest.h"
 #include "Commands.h"
 #include "ExitCode.h"
