@@ -140,9 +140,12 @@ void applyVoltStatus(quint8 status, DMMDataVOLT& record)
     }
 }
 
-void applyResStatus(quint8 status, DMMDataRES& record)
+void readRes(const FieldReader& in, DMMDataRES& record)
 {
-    switch (status) {
+    record.res = in.reading(6, QStringLiteral("Ω"));
+    record.resGreater = in.isOne(10);
+    record.testing = in.isOne(11);
+    switch (in.u8(12)) {
     case 1:
         record.res.text = QStringLiteral("----");
         break;

@@ -67,7 +67,8 @@ void readVolt(const FieldReader& in, int pos, DMMDataVOLT& record);
 void applyCapStatus(quint8 status, DMMDataCAP& record);
 // The VOLT status byte: 1 under range ("LO"), 2 over range ("OL").
 void applyVoltStatus(quint8 status, DMMDataVOLT& record);
-// The RES status byte: 1 "----", 2 "OL", 3 "LO"; others keep the number.
-void applyResStatus(quint8 status, DMMDataRES& record);
+// The RES fields, the same in live and stored frames: reading, over-range, testing and the
+// status byte (1 "----", 2 "OL", 3 "LO"; others keep the number).
+void readRes(const FieldReader& in, DMMDataRES& record);
 
 } // namespace decoding

@@ -64,11 +64,7 @@ void fillVOLT(const FieldReader& in, DMMData& record)
 
 void fillRES(const FieldReader& in, DMMData& record)
 {
-    auto& r = static_cast<DMMDataRES&>(record);
-    r.res = in.reading(6, QStringLiteral("Ω"));
-    r.resGreater = in.isOne(10);
-    r.testing = in.isOne(11);
-    applyResStatus(in.u8(12), r);
+    readRes(in, static_cast<DMMDataRES&>(record));
 }
 
 // Indexed by mode byte.

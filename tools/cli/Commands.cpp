@@ -15,18 +15,14 @@ namespace {
 
 bool readInput(const QString& name, QByteArray& bytes)
 {
-    QFile file;
     const bool fromStdin = name.isEmpty() || name == QLatin1String("-");
-    const bool opened = fromStdin ? file.open(stdin, QIODevice::ReadOnly)
-                                  : (file.setFileName(name), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        printError(QStringLiteral("cannot read %1: %2")
-                       .arg(fromStdin ? QStringLiteral("standard input") : name, file.errorString()));
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        printError(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
+    const QString shownName = fromStdin ? QStringLiteral("standard input") : name;
+    QFile file(fromStdin ? QString() : name);
+    const bool opened = fromStdin ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    if (opened)
+        bytes = file.readAll();
+    if (!opened || file.error() != QFileDevice::NoError) {
+        printError(QStringLiteral("cannot read %1: %2").arg(shownName, file.errorString()));
         return false;
     }
     return true;
